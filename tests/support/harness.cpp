@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <poll.h>
 #include <random>
 #include <signal.h>
@@ -69,6 +70,19 @@ std::string lf_to_crlf(std::string_view s) {
     return r;
 }
 
+// With SUITE_SEED_DIR set, every run leaves its inputs there as fuzzing seeds:
+// <dir>/<program>/stdin-<hash> for stdin and <dir>/<program>/<file>-<hash> for each file laid out.
+void keep_seed(std::string_view program, const std::string &kind, std::string_view bytes) {
+    const char *root = std::getenv("SUITE_SEED_DIR");
+    if (root == nullptr || bytes.size() > 4096)
+        return;
+    std::filesystem::path dir = std::filesystem::path(root) / std::string(program);
+    std::filesystem::create_directories(dir);
+    char name[32];
+    std::snprintf(name, sizeof name, "-%016zx", std::hash<std::string_view>{}(bytes));
+    write_file((dir / (kind + name)).string(), std::string(bytes));
+}
+
 struct TourEntry {
     std::string program;
     Case example;
@@ -85,8 +99,11 @@ std::vector<TourEntry> &tour_entries() {
 Outcome run_program(std::string_view program, std::string_view input, const Options &options) {
     const std::string path = program_path(program);
     const std::string dir = make_work_dir();
-    for (const auto &[name, content] : options.files)
+    for (const auto &[name, content] : options.files) {
         write_file(dir + "/" + name, content);
+        keep_seed(program, name, content);
+    }
+    keep_seed(program, "stdin", input);
 
     std::vector<std::string> env_strings;
     for (char **e = environ; *e != nullptr; e++)

@@ -35,6 +35,8 @@ struct Outcome {
 };
 
 // Runs the built program `program` (a deliverable name such as "case-swap") with `input` on stdin.
+// With SUITE_SEED_DIR set in the environment, the inputs of every run are also kept there, one
+// directory per program, as seeds for the fuzzer.
 Outcome run_program(std::string_view program, std::string_view input, const Options &options = {});
 
 // The bytes with invisible characters shown: \n \r \t \\ and \xNN for bytes outside printable
