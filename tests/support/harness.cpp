@@ -243,7 +243,7 @@ Outcome run_program(std::string_view program, std::string_view input, const Opti
 
 std::string visible(std::string_view bytes) {
     if (bytes.empty())
-        return "[empty]";
+        return "[empty]\n";
     std::string s;
     for (unsigned char c : bytes) {
         if (c == '\n')
