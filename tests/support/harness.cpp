@@ -60,10 +60,11 @@ std::map<std::string, std::string> collect_files(const std::string &dir) {
 
 void set_nonblocking(int fd) { fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK); }
 
+// Every line end becomes CR LF; a CR LF already there stays as it is.
 std::string lf_to_crlf(std::string_view s) {
     std::string r;
     for (char c : s) {
-        if (c == '\n')
+        if (c == '\n' && (r.empty() || r.back() != '\r'))
             r += '\r';
         r += c;
     }

@@ -53,7 +53,7 @@ void check_cases(std::string_view program, std::span<const Case> cases, const Op
 // The expected bytes of a row are ignored here; only survival is checked.
 void check_survives(std::string_view program, std::span<const Case> inputs, const Options &options = {});
 
-// The same inputs with every LF turned into CR LF must give the same stdout as the LF inputs.
+// The same inputs with every line end made CR LF must give the same stdout as the inputs as given.
 void check_crlf_same(std::string_view program, std::span<const Case> inputs, const Options &options = {});
 
 // Inputs every program must survive: no input, letters for numbers, huge and negative counts,
