@@ -48,8 +48,8 @@ void write_file(const std::string &path, const std::string &content) {
 std::map<std::string, std::string> collect_files(const std::string &dir) {
     std::map<std::string, std::string> files;
     for (const auto &entry : std::filesystem::directory_iterator(dir)) {
-        if (!entry.is_regular_file())
-            continue;
+        if (!entry.is_regular_file() || entry.is_symlink())
+            continue;  // only the regular files the program left, never what a link points to
         std::ifstream f(entry.path(), std::ios::binary);
         std::ostringstream s;
         s << f.rdbuf();
@@ -105,6 +105,8 @@ Outcome run_program(std::string_view program, std::string_view input, const Opti
         keep_seed(program, name, content);
     }
     keep_seed(program, "stdin", input);
+    if (options.prepare)
+        options.prepare(dir);
 
     std::vector<std::string> env_strings;
     for (char **e = environ; *e != nullptr; e++)

@@ -1,6 +1,7 @@
 // Test support: runs a built program as a child process and compares its bytes exactly.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <span>
 #include <string>
@@ -18,6 +19,7 @@ struct Case {
 struct Options {
     std::map<std::string, std::string> files;  // name -> content, written before the run
     std::vector<std::string> env;              // extra NAME=value entries for the child
+    std::function<void(const std::string &dir)> prepare;  // shapes the working directory further
     double timeout_s = 20.0;                   // a run still going after this is killed
     bool keep_stdin_open = false;              // leave stdin open after the input is written
     std::size_t max_output = 64u << 20;        // stop reading (and kill) beyond this many stdout bytes
