@@ -1,0 +1,42 @@
+// walk-return: follows U, D, L, R steps from (0, 0) and prints the last step that ends back at the start.
+#include <cstdio>
+
+// Reads one character; a CR LF pair counts as one character (the line end). Returns EOF at the end.
+static int read_char() {
+    int c = std::getchar();
+    if (c == '\r') {
+        int d = std::getchar();
+        if (d == '\n')
+            return '\n';
+        if (d != EOF)
+            std::ungetc(d, stdin);
+    }
+    return c;
+}
+
+int main() {
+    int n;
+    if (std::scanf("%d", &n) != 1)
+        n = 0;  // no count: no step
+    // 64-bit position and step number: i can pass n = 2147483647 by one, and the position stays exact.
+    long long x = 0, y = 0, b = 0;
+    for (long long i = 1; i <= n; i++) {
+        int a = read_char();
+        if (a == EOF)
+            break;  // input ended before n characters: the walk ends here
+        if (a == 'U')
+            y++;
+        else if (a == 'D')
+            y--;
+        else if (a == 'L')
+            x--;
+        else if (a == 'R')
+            x++;
+        else
+            continue;  // any other character is a step without a move and without a test
+        if (x == 0 && y == 0)
+            b = i;
+    }
+    std::printf("%lld", b);
+    return 0;
+}
