@@ -72,9 +72,5 @@ TEST(DigitCheck, HostileInputs) {
 }
 
 TEST(DigitCheck, CrLfSameAsLf) {
-    std::vector<Case> rows;
-    for (const Case &c : kDigitCheck)
-        if (c.input.find('\r') == std::string::npos)
-            rows.push_back(c);
-    check_crlf_same("digit-check", rows);
+    check_crlf_same("digit-check", kDigitCheck);
 }

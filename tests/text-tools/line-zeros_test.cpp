@@ -115,9 +115,5 @@ TEST(LineZeros, HostileInputs) {
 }
 
 TEST(LineZeros, CrLfSameAsLf) {
-    std::vector<Case> rows;
-    for (const Case &c : kLineZeros)
-        if (c.input.find('\r') == std::string::npos)
-            rows.push_back(c);
-    check_crlf_same("line-zeros", rows);
+    check_crlf_same("line-zeros", kLineZeros);
 }

@@ -122,10 +122,5 @@ TEST(MaxMarker, HostileInputs) {
 }
 
 TEST(MaxMarker, CrLfSameAsLf) {
-    // Rows that already hold a CR would gain a second one: a CR before a line end is then a character.
-    std::vector<Case> rows;
-    for (const Case &c : kMaxMarker)
-        if (c.input.find('\r') == std::string::npos)
-            rows.push_back(c);
-    check_crlf_same("max-marker", rows);
+    check_crlf_same("max-marker", kMaxMarker);
 }
