@@ -17,6 +17,8 @@ int main() {
         if (num == 5) {
             num = 0;
             std::putchar('\n');
+            if (std::ferror(stdout))
+                return 0;  // the output is gone (a closed pipe): no one reads the rows still to come
         }
     }
     if (num != 0)

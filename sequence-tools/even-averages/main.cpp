@@ -33,7 +33,8 @@ int main() {
             for (long long k = 0; k < c; k++) {
                 // Keep room for this value, the incomplete group's and the line end (21 bytes each at most).
                 if (used > static_cast<int>(sizeof out) - 64) {
-                    std::fwrite(out, 1, used, stdout);
+                    if (std::fwrite(out, 1, used, stdout) != static_cast<std::size_t>(used))
+                        return 0;  // the output is gone (a closed pipe): no one reads the rest
                     used = 0;
                 }
                 if (k > 0)
@@ -54,7 +55,8 @@ int main() {
         // n = 0: no numbers and no remainder, so the line is empty.
         out[used++] = '\n';
         // Each case's line is handed to stdout before the next case is read.
-        std::fwrite(out, 1, used, stdout);
+        if (std::fwrite(out, 1, used, stdout) != static_cast<std::size_t>(used))
+            return 0;
         used = 0;
     }
     return 0;

@@ -48,3 +48,11 @@ TEST(RangeTable, HostileInput) {
 }
 
 TOUR("range-table", kRangeTable[0]);
+
+// Gigabytes of output from a few bytes of input: once the output is gone, the program stops.
+TEST(RangeTable, StopsWhenOutputIsClosed) {
+    Options o;
+    o.stdout_closed = true;
+    Outcome run = run_program("range-table", "-2147483648 2147483647\n", o);
+    EXPECT_TRUE(run.status == 0 && !run.timed_out && run.err.empty()) << describe(run);
+}

@@ -132,3 +132,11 @@ TEST(EvenAverages, CrLfSameAsLf) {
     // Numbers only: CR LF line ends must read like LF ones; the worked examples show it.
     check_crlf_same("even-averages", std::span(kEvenAverages).first(8));
 }
+
+// Gigabytes of output from a few bytes of input: once the output is gone, the program stops.
+TEST(EvenAverages, StopsWhenOutputIsClosed) {
+    Options o;
+    o.stdout_closed = true;
+    Outcome run = run_program("even-averages", "2147483647 1\n", o);
+    EXPECT_TRUE(run.status == 0 && !run.timed_out && run.err.empty()) << describe(run);
+}

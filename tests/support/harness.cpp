@@ -133,7 +133,9 @@ Outcome run_program(std::string_view program, std::string_view input, const Opti
         dup2(err[1], 2);
         for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
             close(fd);
-        signal(SIGPIPE, SIG_DFL);  // the test process ignores it; the program gets the usual default
+        // The test process ignores SIGPIPE; the program gets the usual default unless its stdout is
+        // to fail with EPIPE instead.
+        signal(SIGPIPE, options.stdout_closed ? SIG_IGN : SIG_DFL);
         if (chdir(dir.c_str()) != 0)
             _exit(126);
         execve(argv[0], argv, envp.data());
@@ -147,13 +149,17 @@ Outcome run_program(std::string_view program, std::string_view input, const Opti
     set_nonblocking(err[0]);
 
     Outcome run;
+    bool out_open = true, err_open = true;
+    if (options.stdout_closed) {
+        close(out[0]);
+        out_open = false;
+    }
     std::size_t written = 0;
     int in_fd = in[1];
     if (input.empty() && !options.keep_stdin_open) {
         close(in_fd);
         in_fd = -1;
     }
-    bool out_open = true, err_open = true;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(options.timeout_s);
     char buf[1 << 16];
     while (out_open || err_open) {
@@ -216,7 +222,8 @@ Outcome run_program(std::string_view program, std::string_view input, const Opti
         kill(pid, SIGKILL);
     if (in_fd >= 0)
         close(in_fd);
-    close(out[0]);
+    if (!options.stdout_closed)
+        close(out[0]);
     close(err[0]);
 
     // Both pipes are closed by now, but the child may still be running (it closed them early, or

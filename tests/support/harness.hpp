@@ -22,6 +22,7 @@ struct Options {
     std::function<void(const std::string &dir)> prepare;  // shapes the working directory further
     double timeout_s = 20.0;                   // a run still going after this is killed
     bool keep_stdin_open = false;              // leave stdin open after the input is written
+    bool stdout_closed = false;                // nobody reads stdout, and SIGPIPE is ignored: writes fail
     std::size_t max_output = 64u << 20;        // stop reading (and kill) beyond this many stdout bytes
 };
 

@@ -117,3 +117,11 @@ TEST(LineZeros, HostileInputs) {
 TEST(LineZeros, CrLfSameAsLf) {
     check_crlf_same("line-zeros", kLineZeros);
 }
+
+// Gigabytes of output from a few bytes of input: once the output is gone, the program stops.
+TEST(LineZeros, StopsWhenOutputIsClosed) {
+    Options o;
+    o.stdout_closed = true;
+    Outcome run = run_program("line-zeros", "2147483647\n", o);
+    EXPECT_TRUE(run.status == 0 && !run.timed_out && run.err.empty()) << describe(run);
+}
