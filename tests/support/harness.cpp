@@ -97,14 +97,17 @@ std::vector<TourEntry> &tour_entries() {
 
 }  // namespace
 
-Outcome run_program(std::string_view program, std::string_view input, const Options &options) {
-    const std::string path = program_path(program);
+// Runs the binary at `path`; with `seeds`, the inputs are kept as fuzzing seeds for `program`.
+static Outcome run_binary(const std::string &path, std::string_view program, bool seeds,
+                          std::string_view input, const Options &options) {
     const std::string dir = make_work_dir();
     for (const auto &[name, content] : options.files) {
         write_file(dir + "/" + name, content);
-        keep_seed(program, name, content);
+        if (seeds)
+            keep_seed(program, name, content);
     }
-    keep_seed(program, "stdin", input);
+    if (seeds)
+        keep_seed(program, "stdin", input);
     if (options.prepare)
         options.prepare(dir);
 
@@ -249,6 +252,15 @@ Outcome run_program(std::string_view program, std::string_view input, const Opti
     run.files = collect_files(dir);
     std::filesystem::remove_all(dir);
     return run;
+}
+
+Outcome run_program(std::string_view program, std::string_view input, const Options &options) {
+    return run_binary(program_path(program), program, true, input, options);
+}
+
+Outcome run_literal(std::string_view program, std::string_view input, const Options &options) {
+    const std::string path = std::string(LITERAL_BIN_DIR) + "/" + std::string(program);
+    return run_binary(path, program, false, input, options);
 }
 
 std::string visible(std::string_view bytes) {

@@ -42,6 +42,10 @@ struct Outcome {
 // directory per program, as seeds for the fuzzer.
 Outcome run_program(std::string_view program, std::string_view input, const Options &options = {});
 
+// Runs the literal algorithm of `program` (<build>/literal/<program>, built from tests/literal/) the same
+// way, for comparing a program's bytes with the described algorithm's on the same input.
+Outcome run_literal(std::string_view program, std::string_view input, const Options &options = {});
+
 // The bytes with invisible characters shown: \n \r \t \\ and \xNN for bytes outside printable
 // ASCII; a marker when the final line end is missing, another for empty output.
 std::string visible(std::string_view bytes);
