@@ -32,6 +32,23 @@ static bool read_token(std::FILE *fp, int *n) {
     return true;
 }
 
+// Writes v in decimal at p, the same text as "%lld", and returns the position just after it.
+static char *put_value(char *p, long long v) {
+    char digits[24];
+    int len = 0;
+    unsigned long long u =
+        v < 0 ? 0 - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+    do {
+        digits[len++] = static_cast<char>('0' + u % 10);
+        u /= 10;
+    } while (u != 0);
+    if (v < 0)
+        *p++ = '-';
+    while (len > 0)
+        *p++ = digits[--len];
+    return p;
+}
+
 int main() {
     char c = ' ';
     std::FILE *fp = std::fopen("int.txt", "r");
@@ -52,14 +69,16 @@ int main() {
         return 0;
     }
     // The partner is computed in 64 bits: INT_MAX is odd and INT_MIN even, so their partners leave the
-    // 32-bit range; the buffer holds the longest partner text, "-2147483649".
+    // 32-bit range; the buffer holds the longest partner text, "-2147483649", and the space after it.
     char num[16];
     int n;
     while (!std::ferror(fp1) && read_token(fp, &n)) {
         long long partner = n % 2 != 0 ? n + 1LL : n - 1LL;
-        std::snprintf(num, sizeof num, "%lld", partner);
-        std::fputs(num, fp1);
-        std::fputc(c, fp1);
+        // The partner's text and the space after it go out in one write: formatting with snprintf
+        // and writing the two separately took half the run on a file of millions of numbers.
+        char *end = put_value(num, partner);
+        *end++ = c;
+        std::fwrite(num, 1, static_cast<std::size_t>(end - num), fp1);
     }
     // A write that failed (a full disk, say) must not pass as a complete newint.txt.
     bool failed = std::ferror(fp1) != 0;

@@ -4,9 +4,26 @@
 #include <cstdlib>
 #include <vector>
 
+// Writes v in decimal at p and returns the position just after it.
+static char *put_value(char *p, int v) {
+    char digits[12];
+    int len = 0;
+    unsigned u = v < 0 ? 0u - static_cast<unsigned>(v) : static_cast<unsigned>(v);
+    do {
+        digits[len++] = static_cast<char>('0' + u % 10);
+        u /= 10;
+    } while (u != 0);
+    if (v < 0)
+        *p++ = '-';
+    while (len > 0)
+        *p++ = digits[--len];
+    return p;
+}
+
 int main() {
     int n;
     std::vector<int> s;
+    char out[1 << 16];
     while (std::scanf("%d", &n) == 1 && n != 0) {
         // The values are kept as they arrive, so a count above 999 is processed in full, with memory in
         // proportion to the values actually given. A negative count reads nothing: an empty line.
@@ -30,9 +47,20 @@ int main() {
         std::stable_sort(s.begin(), s.end(), [](int x, int y) {
             return std::llabs(static_cast<long long>(x)) > std::llabs(static_cast<long long>(y));
         });
-        for (std::size_t i = 0; i < s.size(); i++)
-            std::printf(i == 0 ? "%d" : " %d", s[i]);
-        std::putchar('\n');
+        // The line, "%d" then " %d" for each further value, is built in a buffer written in large
+        // blocks: a printf per value costs more than the sort.
+        int used = 0;
+        for (std::size_t i = 0; i < s.size(); i++) {
+            if (used > static_cast<int>(sizeof out) - 16) {
+                std::fwrite(out, 1, static_cast<std::size_t>(used), stdout);
+                used = 0;
+            }
+            if (i > 0)
+                out[used++] = ' ';
+            used = static_cast<int>(put_value(out + used, s[i]) - out);
+        }
+        out[used++] = '\n';
+        std::fwrite(out, 1, static_cast<std::size_t>(used), stdout);
     }
     return 0;
 }

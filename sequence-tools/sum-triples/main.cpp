@@ -8,7 +8,10 @@
 // so a sum outside the Integer range matches no entry instead of wrapping onto one.
 static long long ordered_pairs(const int *q, int m, long long s) {
     long long pairs = 0;
-    int lo = 0, hi = m - 1;
+    // A value above s - q[0] is too large even beside the smallest value, and a value below
+    // s - q[m - 1] too small even beside the largest: the walk starts inside those bounds.
+    int lo = static_cast<int>(std::lower_bound(q, q + m, s - q[m - 1]) - q);
+    int hi = static_cast<int>(std::upper_bound(q, q + m, s - q[0]) - q) - 1;
     while (lo < hi) {
         long long sum = static_cast<long long>(q[lo]) + q[hi];
         if (sum < s) {
