@@ -58,7 +58,9 @@ std::map<std::string, std::string> collect_files(const std::string &dir) {
     return files;
 }
 
-void set_nonblocking(int fd) { fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK); }
+void set_nonblocking(int fd) {
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+}
 
 // Every line end becomes CR LF; a CR LF already there stays as it is.
 std::string lf_to_crlf(std::string_view s) {
@@ -166,7 +168,8 @@ static Outcome run_binary(const std::string &path, std::string_view program, boo
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(options.timeout_s);
     char buf[1 << 16];
     while (out_open || err_open) {
-        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
+                                                                          std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             run.timed_out = true;
             break;
@@ -186,7 +189,8 @@ static Outcome run_binary(const std::string &path, std::string_view program, boo
             in_i = nfds;
             fds[nfds++] = {in_fd, POLLOUT, 0};
         }
-        int ready = poll(fds, static_cast<nfds_t>(nfds), static_cast<int>(std::min<long long>(left.count(), 1000)));
+        int ready =
+            poll(fds, static_cast<nfds_t>(nfds), static_cast<int>(std::min<long long>(left.count(), 1000)));
         if (ready < 0 && errno != EINTR)
             break;
         if (ready <= 0)
@@ -320,7 +324,8 @@ void check_survives(std::string_view program, std::span<const Case> inputs, cons
     for (const Case &c : inputs) {
         SCOPED_TRACE(std::string(program) + ": " + c.name);
         Outcome run = run_program(program, c.input, options);
-        EXPECT_TRUE(run.status == 0 && run.signal == 0 && !run.timed_out && !run.output_capped && run.err.empty())
+        EXPECT_TRUE(run.status == 0 && run.signal == 0 && !run.timed_out && !run.output_capped &&
+                    run.err.empty())
             << describe(run) << "\ninput (first 300 bytes):\n"
             << visible(std::string_view(c.input).substr(0, 300));
     }

@@ -17,23 +17,23 @@ struct Case {
 
 // How to run a program. Files are laid into a fresh temporary working directory.
 struct Options {
-    std::map<std::string, std::string> files;  // name -> content, written before the run
-    std::vector<std::string> env;              // extra NAME=value entries for the child
+    std::map<std::string, std::string> files;             // name -> content, written before the run
+    std::vector<std::string> env;                         // extra NAME=value entries for the child
     std::function<void(const std::string &dir)> prepare;  // shapes the working directory further
-    double timeout_s = 20.0;                   // a run still going after this is killed
-    bool keep_stdin_open = false;              // leave stdin open after the input is written
-    bool stdout_closed = false;                // nobody reads stdout, and SIGPIPE is ignored: writes fail
-    std::size_t max_output = 64u << 20;        // stop reading (and kill) beyond this many stdout bytes
+    double timeout_s = 20.0;                              // a run still going after this is killed
+    bool keep_stdin_open = false;                         // leave stdin open after the input is written
+    bool stdout_closed = false;          // nobody reads stdout, and SIGPIPE is ignored: writes fail
+    std::size_t max_output = 64u << 20;  // stop reading (and kill) beyond this many stdout bytes
 };
 
 // What one run left behind.
 struct Outcome {
-    std::string out;                            // stdout bytes
-    std::string err;                            // stderr bytes (sanitizer reports land here)
-    int status = -1;                            // exit status, or -1 when ended by a signal
-    int signal = 0;                             // terminating signal, or 0
-    bool timed_out = false;                     // killed because the time limit passed
-    bool output_capped = false;                 // killed because stdout passed max_output
+    std::string out;                           // stdout bytes
+    std::string err;                           // stderr bytes (sanitizer reports land here)
+    int status = -1;                           // exit status, or -1 when ended by a signal
+    int signal = 0;                            // terminating signal, or 0
+    bool timed_out = false;                    // killed because the time limit passed
+    bool output_capped = false;                // killed because stdout passed max_output
     std::map<std::string, std::string> files;  // regular files in the working directory afterwards
 };
 
@@ -72,4 +72,5 @@ std::vector<Case> hostile_inputs();
 bool register_tour(std::string program, Case example, Options options = {});
 #define TOUR_CONCAT2(a, b) a##b
 #define TOUR_CONCAT(a, b) TOUR_CONCAT2(a, b)
-#define TOUR(...) [[maybe_unused]] static const bool TOUR_CONCAT(tour_registered_, __LINE__) = register_tour(__VA_ARGS__)
+#define TOUR(...)                                                                                            \
+    [[maybe_unused]] static const bool TOUR_CONCAT(tour_registered_, __LINE__) = register_tour(__VA_ARGS__)
