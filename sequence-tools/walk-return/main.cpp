@@ -24,10 +24,11 @@ int main() {
     // branches guess wrong half the time, which costs more than reading the steps. Any other
     // character is a step without a move, and only a move is tested for the start.
     signed char dx[256] = {}, dy[256] = {};
-    dy['U'] = 1;
-    dy['D'] = -1;
-    dx['L'] = -1;
-    dx['R'] = 1;
+    const int up = 'U', down = 'D', left = 'L', right = 'R';
+    dy[up] = 1;
+    dy[down] = -1;
+    dx[left] = -1;
+    dx[right] = 1;
     for (long long i = 1; i <= n; i++) {
         int a = read_char();
         if (a == EOF)
