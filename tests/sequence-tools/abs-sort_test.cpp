@@ -53,18 +53,6 @@ const Case kAbsSort[] = {
     {"no input at all", "", ""},
 };
 
-// The lines of `out`, each with its line end.
-std::vector<std::string> lines_of(const std::string &out) {
-    std::vector<std::string> lines;
-    for (std::size_t at = 0; at < out.size();) {
-        std::size_t end = out.find('\n', at);
-        end = end == std::string::npos ? out.size() : end + 1;
-        lines.push_back(out.substr(at, end - at));
-        at = end;
-    }
-    return lines;
-}
-
 }  // namespace
 
 TOUR("abs-sort", kAbsSort[0]);
@@ -93,20 +81,7 @@ TEST(AbsSort, MatchesExchangeSort) {
         input += text + "\n";
         inputs.push_back(text);
     }
-    Outcome literal = run_literal("abs-sort", input);
-    ASSERT_EQ(literal.status, 0) << describe(literal);
-    std::vector<std::string> expected = lines_of(literal.out);
-    ASSERT_EQ(expected.size(), inputs.size()) << "one line per case from the literal sort";
-    auto run = run_program("abs-sort", input);
-    ASSERT_EQ(run.status, 0) << describe(run);
-    EXPECT_EQ(run.err, "");
-    std::size_t at = 0;
-    for (std::size_t c = 0; c < expected.size(); c++) {
-        std::string got = run.out.substr(at, expected[c].size());
-        ASSERT_EQ(visible(got), visible(expected[c])) << "case " << c << ": " << inputs[c];
-        at += expected[c].size();
-    }
-    EXPECT_EQ(at, run.out.size()) << "output after the last case";
+    check_lines_match_literal("abs-sort", input, inputs);
 }
 
 TEST(AbsSort, HostileInputs) {

@@ -48,18 +48,6 @@ const Case kEvenAverages[] = {
     {"a million groups of one", "1000000 1\n", evens_line(1000000)},
 };
 
-// The lines of `out`, each with its line end.
-std::vector<std::string> lines_of(const std::string &out) {
-    std::vector<std::string> lines;
-    for (std::size_t at = 0; at < out.size();) {
-        std::size_t end = out.find('\n', at);
-        end = end == std::string::npos ? out.size() : end + 1;
-        lines.push_back(out.substr(at, end - at));
-        at = end;
-    }
-    return lines;
-}
-
 }  // namespace
 
 TOUR("even-averages", kEvenAverages[0]);
@@ -88,20 +76,7 @@ TEST(EvenAverages, MatchesGroupSums) {
         input += std::to_string(n) + " " + std::to_string(m) + "\n";
         pairs.push_back(std::to_string(n) + " " + std::to_string(m));
     }
-    Outcome literal = run_literal("even-averages", input);
-    ASSERT_EQ(literal.status, 0) << describe(literal);
-    std::vector<std::string> expected = lines_of(literal.out);
-    ASSERT_EQ(expected.size(), pairs.size()) << "one line per case from the literal sums";
-    auto run = run_program("even-averages", input);
-    ASSERT_EQ(run.status, 0) << describe(run);
-    EXPECT_EQ(run.err, "");
-    std::size_t at = 0;
-    for (std::size_t c = 0; c < expected.size(); c++) {
-        std::string got = run.out.substr(at, expected[c].size());
-        ASSERT_EQ(visible(got), visible(expected[c])) << "case " << c << ": " << pairs[c];
-        at += expected[c].size();
-    }
-    EXPECT_EQ(at, run.out.size()) << "output after the last case";
+    check_lines_match_literal("even-averages", input, pairs);
 }
 
 TEST(EvenAverages, HostileInputs) {

@@ -331,6 +331,29 @@ void check_survives(std::string_view program, std::span<const Case> inputs, cons
     }
 }
 
+void check_lines_match_literal(std::string_view program, std::string_view input,
+                               std::span<const std::string> labels) {
+    Outcome literal = run_literal(program, input);
+    ASSERT_EQ(literal.status, 0) << describe(literal);
+    std::vector<std::string> expected;  // the literal's lines, each with its line end
+    for (std::size_t at = 0; at < literal.out.size();) {
+        std::size_t end = literal.out.find('\n', at);
+        end = end == std::string::npos ? literal.out.size() : end + 1;
+        expected.push_back(literal.out.substr(at, end - at));
+        at = end;
+    }
+    ASSERT_EQ(expected.size(), labels.size()) << "one line per case from the literal algorithm";
+    Outcome run = run_program(program, input);
+    ASSERT_TRUE(run.status == 0 && run.err.empty()) << describe(run);
+    std::size_t at = 0;
+    for (std::size_t c = 0; c < expected.size(); c++) {
+        std::string got = run.out.substr(std::min(at, run.out.size()), expected[c].size());
+        ASSERT_EQ(visible(got), visible(expected[c])) << "case " << c << ": " << labels[c];
+        at += expected[c].size();
+    }
+    EXPECT_EQ(at, run.out.size()) << "output after the last case";
+}
+
 void check_crlf_same(std::string_view program, std::span<const Case> inputs, const Options &options) {
     for (const Case &c : inputs) {
         SCOPED_TRACE(std::string(program) + ": " + c.name + " (CR LF)");

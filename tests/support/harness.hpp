@@ -60,6 +60,11 @@ void check_cases(std::string_view program, std::span<const Case> cases, const Op
 // The expected bytes of a row are ignored here; only survival is checked.
 void check_survives(std::string_view program, std::span<const Case> inputs, const Options &options = {});
 
+// Runs `program` and its literal algorithm on one batch of cases, each answered with one output line,
+// and compares them line by line; a difference names its case by `labels[case]`.
+void check_lines_match_literal(std::string_view program, std::string_view input,
+                               std::span<const std::string> labels);
+
 // The same inputs with every line end made CR LF must give the same stdout as the inputs as given.
 void check_crlf_same(std::string_view program, std::span<const Case> inputs, const Options &options = {});
 
