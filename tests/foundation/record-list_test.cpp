@@ -49,6 +49,7 @@ const Case kOwnHostile[] = {
 }  // namespace
 
 TOUR("record-list-head", kHead[0]);
+TOUR("record-list-tail", kTail[0]);
 
 TEST(RecordList, HeadLinked) {
     check_cases("record-list-head", kHead);

@@ -73,7 +73,7 @@ void check_crlf_same(std::string_view program, std::span<const Case> inputs, con
 std::vector<Case> hostile_inputs();
 
 // Registers one example for the tour (`<test binary> --tour` runs it and shows input and output).
-// Use once per test file: TOUR("case-swap", kCaseSwap[0]);
+// Use once per binary a test file covers: TOUR("case-swap", kCaseSwap[0]);
 bool register_tour(std::string program, Case example, Options options = {});
 #define TOUR_CONCAT2(a, b) a##b
 #define TOUR_CONCAT(a, b) TOUR_CONCAT2(a, b)
